@@ -9,7 +9,8 @@ constexpr const char* kVersionKey = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentV
 void VersionSource::Open() {
   // A 32-bit process on 64-bit Windows would otherwise be shown the WOW64 copy of the key,
   // which may describe another edition or the release before an upgrade.
-  registry_ = std::make_unique<TRegistry>(registry_api::kKeyRead | registry_api::NativeViewAccess());
+  registry_ =
+      std::make_unique<TRegistry>(registry_api::kKeyRead | registry_api::NativeViewAccess());
   registry_->SetRootKey(registry_api::kLocalMachine);
   registry_->OpenKey(kVersionKey);
 }

@@ -11,7 +11,7 @@ constexpr std::string_view kInvalidDataType = "Ungültiger Datentyp für '%s'";
 
 // Not inlined, so that its return address lies in the function that raised the error.
 [[noreturn]] __attribute__((noinline)) void RaiseRegistryError(std::string_view format,
-                                                                const std::string& name) {
+                                                               const std::string& name) {
   std::string message(format);
   message.replace(message.find("%s"), 2, name);
   throw ERegistryException(std::move(message), __builtin_return_address(0));

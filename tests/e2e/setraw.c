@@ -1,10 +1,9 @@
 /* Stores a REG_SZ value in the system's own view of the Windows version key without the
    terminating zero, which reg and regedit always add.
    Usage: setraw NAME TEXT */
-#include <windows.h>
-
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 int main(int argc, char** argv) {
   if (argc != 3) return 120;
@@ -15,7 +14,8 @@ int main(int argc, char** argv) {
   }
   HKEY key;
   if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
-                      NULL, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, NULL, &key, NULL) != ERROR_SUCCESS) {
+                      NULL, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, NULL, &key,
+                      NULL) != ERROR_SUCCESS) {
     return 122;
   }
   const LONG status = RegSetValueExW(key, name, 0, REG_SZ, (const BYTE*)text,

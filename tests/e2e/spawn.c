@@ -1,10 +1,9 @@
 /* Starts a program with an exact command line, given in hexadecimal so that no shell or
    launcher quotes it again, and exits with the program's exit status.
    Usage: spawn PROGRAM HEX-COMMAND-LINE */
-#include <windows.h>
-
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 static int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

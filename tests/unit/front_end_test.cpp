@@ -53,7 +53,8 @@ TRun RunTool(const std::string& commandLine) {
 
 void StoreXp() {
   memory_registry::Reset();
-  memory_registry::SetValue(kKeyPath, "ProductName", kRegSz, std::string("Microsoft Windows XP\0", 21));
+  memory_registry::SetValue(kKeyPath, "ProductName", kRegSz,
+                            std::string("Microsoft Windows XP\0", 21));
   memory_registry::SetValue(kKeyPath, "CurrentVersion", kRegSz, std::string("5.1\0", 4));
   memory_registry::SetValue(kKeyPath, "CSDVersion", kRegSz, std::string("Service Pack 3\0", 15));
 }
@@ -123,7 +124,7 @@ TEST(FrontEndTest, MissingValuesWriteEmptyLines) {
     memory_registry::Reset();
     memory_registry::Faults().refuseCreate = true;
     const TRun run = RunTool(commandLine);
-    EXPECT_EQ(run.out, std::string(commandLine) == "ntver"     ? "\r\n\r\n\r\n"
+    EXPECT_EQ(run.out, std::string(commandLine) == "ntver"      ? "\r\n\r\n\r\n"
                        : std::string(commandLine) == "ntver /v" ? "\r\n"
                                                                 : kHelp);
     EXPECT_EQ(run.status, 0);

@@ -1,3 +1,5 @@
+#include "version_source.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -8,7 +10,6 @@
 #include "platform/exceptions.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/registry_api.h"
-#include "version_source.h"
 
 namespace {
 
@@ -68,22 +69,32 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ReadValueTest,
     testing::Values(
         TValueCase{"terminated string", kRegSz, Bytes("6.1\0", 4), {}, false, "6.1", nullptr},
-        TValueCase{"unterminated string filling the buffer", kRegSz, "6.1", {}, false, "6.1",
-                   nullptr},
+        TValueCase{
+            "unterminated string filling the buffer", kRegSz, "6.1", {}, false, "6.1", nullptr},
         TValueCase{"zero byte inside", kRegSz, Bytes("5.1\0junk\0", 9), {}, false, "5.1", nullptr},
-        TValueCase{"expandable string stays unexpanded", kRegExpandSz,
-                   Bytes("%SystemRoot%\\x\0", 15), {}, false, "%SystemRoot%\\x", nullptr},
+        TValueCase{"expandable string stays unexpanded",
+                   kRegExpandSz,
+                   Bytes("%SystemRoot%\\x\0", 15),
+                   {},
+                   false,
+                   "%SystemRoot%\\x",
+                   nullptr},
         TValueCase{"empty string", kRegSz, "", {}, false, "", nullptr},
         TValueCase{"empty dword is no type error", kRegDword, "", {}, false, "", nullptr},
         TValueCase{"empty binary is no type error", kRegBinary, "", {}, false, "", nullptr},
         TValueCase{"empty data is not fetched", kRegSz, "", {}, true, "", nullptr},
         TValueCase{"dword", kRegDword, Bytes("\x06\0\0\0", 4), {}, false, nullptr, kBadType},
         TValueCase{"binary", kRegBinary, "6.1", {}, false, nullptr, kBadType},
-        TValueCase{"multi-string", kRegMultiSz, Bytes("6.1\0x\0\0", 7), {}, false, nullptr,
-                   kBadType},
+        TValueCase{
+            "multi-string", kRegMultiSz, Bytes("6.1\0x\0\0", 7), {}, false, nullptr, kBadType},
         TValueCase{"unknown type", 0x4242, "6.1", {}, false, nullptr, kBadType},
-        TValueCase{"fetch fails after the size query", kRegSz, Bytes("6.1\0", 4), {}, true,
-                   nullptr, kFetchFailed},
+        TValueCase{"fetch fails after the size query",
+                   kRegSz,
+                   Bytes("6.1\0", 4),
+                   {},
+                   true,
+                   nullptr,
+                   kFetchFailed},
         // The size query promised more than the fetch wrote: the rest of the buffer is no data.
         TValueCase{"fetch shorter than the size query", kRegSz, "6.1", 32, false, "6.1", nullptr},
         TValueCase{"fetch shorter, wrong type", kRegDword, Bytes("\x06\0\0\0", 4), 32, false,
@@ -105,10 +116,10 @@ TEST(ReadValueTest, MissingValueAndMissingKeyReadEmpty) {
     bool refuseCreate;
     bool keyAfterOpen;
   };
-  for (const TKeyCase c : {TKeyCase{true, true, true}, TKeyCase{false, false, true},
-                           TKeyCase{false, true, false}}) {
-    SCOPED_TRACE(testing::Message() << "key exists " << c.keyExists << ", creation refused "
-                                    << c.refuseCreate);
+  for (const TKeyCase c :
+       {TKeyCase{true, true, true}, TKeyCase{false, false, true}, TKeyCase{false, true, false}}) {
+    SCOPED_TRACE(testing::Message()
+                 << "key exists " << c.keyExists << ", creation refused " << c.refuseCreate);
     memory_registry::Reset();
     if (c.keyExists) memory_registry::SetValue(kKeyPath, "SystemRoot", kRegSz, "C:\\WINDOWS");
     memory_registry::Faults().refuseCreate = c.refuseCreate;

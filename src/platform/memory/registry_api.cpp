@@ -1,12 +1,13 @@
 // An in-memory registry: keys below HKEY_LOCAL_MACHINE, matched without regard to letter case
 // as Windows does, each holding typed values.
+#include "platform/registry_api.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <map>
 
 #include "platform/memory/memory_registry.h"
-#include "platform/registry_api.h"
 
 namespace {
 

@@ -51,7 +51,8 @@ class TWin32Streams : public TProcessStreams {
   std::string ModuleName() override {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-      const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+      const DWORD length =
+          GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
       if (length < path.size()) {
         path.resize(length);
         break;

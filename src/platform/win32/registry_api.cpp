@@ -25,7 +25,8 @@ bool QueryValue(HKey key, const std::string& name, std::uint32_t* type, unsigned
                 std::uint32_t* size) {
   DWORD valueType = 0;
   DWORD valueSize = *size;
-  const LONG status = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &valueType, data, &valueSize);
+  const LONG status =
+      RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &valueType, data, &valueSize);
   if (status != ERROR_SUCCESS) return false;
   *type = valueType;
   *size = valueSize;
