@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end tests of ntver.exe under Wine: registry fixtures made with Wine's own reg and
-# regedit in a throwaway prefix, stdout, stderr and exit status compared byte for byte.
+# End-to-end tests of ntver.exe under Wine: registry fixtures made with Wine's own reg in
+# throwaway 64- and 32-bit prefixes; stdout, stderr and exit status compared byte for byte.
 # Usage: run.sh NTVER.EXE SPAWN.EXE SETRAW.EXE
 set -euo pipefail
 
@@ -9,15 +9,29 @@ key='HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
 
 # ANSI code page 1252, OEM code page 437; no Mono or Gecko installers in a fresh prefix.
 export LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
 work=$(mktemp -d)
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX" "$work"' EXIT
+prefixes=()
+cleanup() {
+  local prefix
+  for prefix in "${prefixes[@]}"; do
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$prefix"
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
-wineserver -p  # one server for the whole run
-wineboot -i >/dev/null 2>&1
-mkdir -p "$WINEPREFIX/drive_c/tools"
-cp "$ntver_exe" "$spawn_exe" "$setraw_exe" "$WINEPREFIX/drive_c/tools/"
+# new_prefix ARCH: makes a throwaway prefix of ARCH (win64 or win32) the current one, with the
+# programs under test in C:\tools.
+new_prefix() {
+  WINEPREFIX=$(mktemp -d)
+  export WINEPREFIX WINEARCH=$1
+  prefixes+=("$WINEPREFIX")
+  wineserver -p  # one server for the whole run
+  wineboot -i >/dev/null 2>&1
+  mkdir -p "$WINEPREFIX/drive_c/tools"
+  cp "$ntver_exe" "$spawn_exe" "$setraw_exe" "$WINEPREFIX/drive_c/tools/"
+}
 
 # The code address in an error report must lie in ntver.exe's code.
 read -r text_start text_size < <(i686-w64-mingw32-objdump -h "$ntver_exe" |
@@ -96,19 +110,45 @@ fixture() {
   wine reg import 'C:\fixture.reg' /reg:64 >/dev/null 2>&1
 }
 
-# What `reg query` says a value holds, or nothing.
+# What `reg query` says a value holds in the system's own view, or nothing.
 reg_value() {
-  wine reg query "$key" /v "$1" /reg:64 2>/dev/null | tr -d '\r' |
+  wine reg query "$key" /v "$1" $view 2>/dev/null | tr -d '\r' |
     sed -n "s/^    $1    REG_SZ    //p"
+}
+
+# Sets $witnessed to the default report as `reg query` sees the values.
+witness() {
+  printf -v witnessed '%s\r\n' \
+    "$(reg_value ProductName)" "$(reg_value CurrentVersion)" "$(reg_value CSDVersion)"
+}
+
+# The access mask, in hexadecimal, with which ntver.exe opens the version key, from Wine's trace.
+access_mask() {
+  WINEDEBUG=+reg wine 'C:\tools\ntver.exe' /v 2>&1 >/dev/null | tr -d '\r' |
+    sed -n 's/.*NtCreateKey ([^,]*,L"SOFTWARE\\\\Microsoft\\\\Windows NT\\\\CurrentVersion",[^,]*,0,\([0-9a-f]*\),.*/\1/p' |
+    head -n1
+}
+
+# same NAME GOT WANT
+same() {
+  if [[ $2 == "$3" ]]; then
+    passes=$((passes + 1))
+    echo "ok   $1"
+  else
+    failures=$((failures + 1))
+    echo "FAIL $1: got '$2', want '$3'"
+  fi
 }
 
 help=$'Hilfe\r\n\r\n/V    Versionsnummer\r\n/OS   ProductName\r\n/SP   Service Pack \r\n\r\nntver - Windows-Version anzeigen  version 1.00 21.04.2008\r\n'
 bad_type=$'Exception ERegistryException in Modul ntver.exe bei @ADDR@.\r\nUng\x81ltiger Datentyp f\x81r \'CurrentVersion\'.\r\n\r\n'
 
-echo "# the prefix as Wine made it, against reg query"
-witness="$(reg_value ProductName)"$'\r\n'"$(reg_value CurrentVersion)"$'\r\n'"$(reg_value CSDVersion)"$'\r\n'
-[[ $witness == $'\r\n\r\n\r\n' ]] && { echo "FAIL reg query found no values"; exit 1; }
-tool "default report equals reg query" "$witness" "" 0
+echo "# 64-bit Windows, as Wine made it, against reg query"
+new_prefix win64
+view=/reg:64
+witness
+[[ $witnessed == $'\r\n\r\n\r\n' ]] && { echo "FAIL reg query found no values"; exit 1; }
+tool "default report equals reg query" "$witnessed" "" 0
 
 echo "# Windows XP SP3"
 fixture '"ProductName"="Microsoft Windows XP"' '"CurrentVersion"="5.1"' '"CSDVersion"="Service Pack 3"'
@@ -123,8 +163,8 @@ tool "/v with further arguments" $'5.1\r\n' "" 0 /v /os extra
 for argument in -V V /VERSION /S /V. /?; do
   tool "help for $argument" "$help" "" 0 "$argument"
 done
-tool "default report equals reg query" \
-  "$(reg_value ProductName)"$'\r\n'"$(reg_value CurrentVersion)"$'\r\n'"$(reg_value CSDVersion)"$'\r\n' "" 0
+witness
+tool "default report equals reg query" "$witnessed" "" 0
 
 echo "# exact command lines"
 exact "plain" $'5.1\r\n' 'ntver.exe /v'
@@ -174,6 +214,14 @@ if [[ $(wine reg query "$key" /v ProductName /reg:32 | tr -d '\r') != *'Windows 
   failures=$((failures + 1))
 fi
 tool "native view, not Wow6432Node" $'Windows Native\r\n' "" 0 /os
+same "access mask under WOW64" "$(access_mask)" 20119
+
+echo "# 32-bit Windows"
+new_prefix win32
+view=
+witness
+tool "default report equals reg query" "$witnessed" "" 0
+same "access mask is KEY_READ exactly" "$(access_mask)" 20019
 
 echo "# $passes passed, $failures failed"
 ((failures == 0))
