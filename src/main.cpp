@@ -48,21 +48,19 @@ int Main(const std::vector<std::string>& arguments, TTextOutput& out) {
 
   if (arguments.empty()) {
     for (const char* name : kDefaultReport) out.WriteLine(source.ReadValue(name));
-    return 0;
-  }
-
-  const std::string first = UpperCase(arguments.front());
-  for (const TSwitch& entry : kSwitches) {
-    if (first == entry.name) {
-      selectedValue = source.ReadValue(entry.valueName);
-      switchMatched = true;
-    }
-  }
-
-  if (switchMatched) {
-    out.WriteLine(selectedValue);
   } else {
-    for (const char* line : kHelp) out.WriteLine(line);
+    const std::string first = UpperCase(arguments.front());
+    for (const TSwitch& entry : kSwitches) {
+      if (first == entry.name) {
+        selectedValue = source.ReadValue(entry.valueName);
+        switchMatched = true;
+      }
+    }
+    if (switchMatched) {
+      out.WriteLine(selectedValue);
+    } else {
+      for (const char* line : kHelp) out.WriteLine(line);
+    }
   }
   source.Close();
   return 0;

@@ -51,7 +51,6 @@ class TRegistry {
 
   // Closes the current key first.
   void SetRootKey(registry_api::HKey rootKey);
-  registry_api::HKey RootKey() const { return rootKey_; }
 
   // Opens `path` below the root key (a leading backslash marks it as absolute and is not part
   // of the path) and makes it the current key, creating it empty and persistent when it is
@@ -59,7 +58,6 @@ class TRegistry {
   bool OpenKey(std::string_view path);
   // Closes the current key, if there is one, without flushing it.
   void CloseKey();
-  registry_api::HKey CurrentKey() const { return currentKey_.Get(); }
   // The current key's path without a leading backslash; empty when there is no current key.
   const std::string& CurrentPath() const { return currentPath_; }
 

@@ -143,6 +143,13 @@ same() {
 help=$'Hilfe\r\n\r\n/V    Versionsnummer\r\n/OS   ProductName\r\n/SP   Service Pack \r\n\r\nntver - Windows-Version anzeigen  version 1.00 21.04.2008\r\n'
 bad_type=$'Exception ERegistryException in Modul ntver.exe bei @ADDR@.\r\nUng\x81ltiger Datentyp f\x81r \'CurrentVersion\'.\r\n\r\n'
 
+echo "# the exe itself"
+same "imports only DLLs every Windows has" \
+  "$(i686-w64-mingw32-objdump -p "$ntver_exe" | sed -n 's/^\tDLL Name: //p' | sort | tr '\n' ' ')" \
+  "ADVAPI32.dll KERNEL32.dll msvcrt.dll "
+same "Windows XP accepts its subsystem version" \
+  "$(i686-w64-mingw32-objdump -p "$ntver_exe" | awk '$1 == "MajorSubsystemVersion" { print ($2 <= 5) }')" 1
+
 echo "# 64-bit Windows, as Wine made it, against reg query"
 new_prefix win64
 view=/reg:64

@@ -1,5 +1,6 @@
-// Process start-up on a POSIX host, for development builds: argv is joined into a command
-// line that splits back into the same arguments (as far as one without double quotes can).
+// Process start-up on a POSIX host, for development builds. argv is quoted back into one
+// command line so that the same splitter runs everywhere; double quotes inside an argument do
+// not survive the trip.
 #include <unistd.h>
 
 #include <string>
