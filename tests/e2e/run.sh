@@ -51,6 +51,16 @@ run_wine() {
   done
 }
 
+# prepare COMMAND...: runs a Wine command that sets up a case; the run stops if it fails.
+prepare() {
+  run_wine "$@"
+  if [[ $status != 0 ]]; then
+    echo "FAIL setting up: $*"
+    cat "$work/err"
+    exit 1
+  fi
+}
+
 # expect NAME STDOUT STDERR STATUS: compares the last run with what is expected. In STDERR,
 # @ADDR@ stands for the eight hex digits of a code address in ntver.exe.
 expect() {
@@ -107,13 +117,13 @@ fixture() {
     printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion]\r\n'
     printf '%s\r\n' "$@"
   } >"$WINEPREFIX/drive_c/fixture.reg"
-  wine reg import 'C:\fixture.reg' /reg:64 >/dev/null 2>&1
+  prepare reg import 'C:\fixture.reg' /reg:64
 }
 
 # What `reg query` says a value holds in the system's own view, or nothing.
 reg_value() {
-  wine reg query "$key" /v "$1" $view 2>/dev/null | tr -d '\r' |
-    sed -n "s/^    $1    REG_SZ    //p"
+  run_wine reg query "$key" /v "$1" $view
+  tr -d '\r' <"$work/out" | sed -n "s/^    $1    REG_SZ    //p"
 }
 
 # Sets $witnessed to the default report as `reg query` sees the values.
@@ -124,7 +134,8 @@ witness() {
 
 # The access mask, in hexadecimal, with which ntver.exe opens the version key, from Wine's trace.
 access_mask() {
-  WINEDEBUG=+reg wine 'C:\tools\ntver.exe' /v 2>&1 >/dev/null | tr -d '\r' |
+  WINEDEBUG=+reg run_wine 'C:\tools\ntver.exe' /v
+  tr -d '\r' <"$work/err" |
     sed -n 's/.*NtCreateKey ([^,]*,L"SOFTWARE\\\\Microsoft\\\\Windows NT\\\\CurrentVersion",[^,]*,0,\([0-9a-f]*\),.*/\1/p' |
     head -n1
 }
@@ -190,9 +201,9 @@ fixture $'"ProductName"="Microsoft Windows XP Professionell \xe4"'
 tool "ANSI bytes unconverted" $'Microsoft Windows XP Professionell \xe4\r\n' "" 0 /os
 fixture '"CurrentVersion"=hex(1):36,2e,32,00,6a,75,6e,6b,00'
 tool "text ends at a zero byte" $'6.2\r\n' "" 0 /v
-wine reg add "$key" /v CurrentVersion /t REG_EXPAND_SZ /d '%SystemRoot%\ver' /f /reg:64 >/dev/null 2>&1
+prepare reg add "$key" /v CurrentVersion /t REG_EXPAND_SZ /d '%SystemRoot%\ver' /f /reg:64
 tool "expandable string unexpanded" $'%SystemRoot%\\ver\r\n' "" 0 /v
-run_wine 'C:\tools\setraw.exe' CurrentVersion 6.3
+prepare 'C:\tools\setraw.exe' CurrentVersion 6.3
 tool "string without terminator" $'6.3\r\n' "" 0 /v
 fixture '"CurrentVersion"="5.1"' '"CSDVersion"=-'
 tool "missing CSDVersion, default report" $'Microsoft Windows XP Professionell \xe4\r\n5.1\r\n\r\n' "" 0
@@ -214,12 +225,11 @@ fixture '"CurrentVersion"=hex(7):36,2e,31,00,00'
 tool "multi-string" "" "$bad_type" 1 /V
 
 echo "# a 32-bit process on 64-bit Windows reads the system's own view"
-wine reg add "$key" /v ProductName /t REG_SZ /d 'Windows Native' /f /reg:64 >/dev/null 2>&1
-wine reg add "$key" /v ProductName /t REG_SZ /d 'Windows Wow6432Node' /f /reg:32 >/dev/null 2>&1
-if [[ $(wine reg query "$key" /v ProductName /reg:32 | tr -d '\r') != *'Windows Wow6432Node'* ]]; then
-  echo "FAIL the 32-bit view does not differ"
-  failures=$((failures + 1))
-fi
+prepare reg add "$key" /v ProductName /t REG_SZ /d 'Windows Native' /f /reg:64
+prepare reg add "$key" /v ProductName /t REG_SZ /d 'Windows Wow6432Node' /f /reg:32
+view=/reg:32
+same "Wow6432Node holds another value" "$(reg_value ProductName)" 'Windows Wow6432Node'
+view=/reg:64
 tool "native view, not Wow6432Node" $'Windows Native\r\n' "" 0 /os
 same "access mask under WOW64" "$(access_mask)" 20119
 
