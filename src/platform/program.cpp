@@ -1,6 +1,8 @@
 #include "platform/program.h"
 
+#include <cinttypes>
 #include <cstdint>
+#include <cstdio>
 #include <new>
 
 #include "platform/command_line.h"
@@ -8,12 +10,9 @@
 
 std::string FormatErrorReport(std::string_view className, std::string_view moduleName,
                               const void* address, std::string_view message) {
-  static constexpr char kHexDigits[] = "0123456789ABCDEF";
-  const auto value = reinterpret_cast<std::uintptr_t>(address);
-  std::string hex(sizeof value * 2, '0');
-  for (std::size_t i = 0; i < hex.size(); ++i) {
-    hex[hex.size() - 1 - i] = kHexDigits[(value >> (4 * i)) & 0xF];
-  }
+  char hex[2 * sizeof(void*) + 1];
+  std::snprintf(hex, sizeof hex, "%0*" PRIXPTR, static_cast<int>(sizeof hex - 1),
+                reinterpret_cast<std::uintptr_t>(address));
 
   std::string report = "Exception ";
   report += className;

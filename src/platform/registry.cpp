@@ -34,14 +34,12 @@ bool TRegistry::OpenKey(std::string_view path) {
   registry_api::HKey opened = registry_api::kNoKey;
   if (!registry_api::CreateKey(rootKey_, std::string(path), access_, &opened)) return false;
   currentKey_ = TUniqueKey(opened);
-  currentPath_ = path;
   return true;
 }
 
 void TRegistry::CloseKey() {
   // No RegFlushKey: a reader has nothing to flush, and a flush would force a disk write.
   currentKey_.Reset();
-  currentPath_.clear();
 }
 
 std::int64_t TRegistry::GetDataSize(const std::string& name) const {

@@ -1,5 +1,5 @@
-// TRegistry: the registry accessor. It holds a root key, at most one open key and that key's
-// path, and reads string values from it through the calls in registry_api.h.
+// TRegistry: the registry accessor. It holds a root key and at most one open key, and reads string
+// values from it through the calls in registry_api.h.
 #pragma once
 
 #include <cstdint>
@@ -58,8 +58,6 @@ class TRegistry {
   bool OpenKey(std::string_view path);
   // Closes the current key, if there is one, without flushing it.
   void CloseKey();
-  // The current key's path without a leading backslash; empty when there is no current key.
-  const std::string& CurrentPath() const { return currentPath_; }
 
   // The size in bytes of the named value's data, or -1 when it cannot be queried (the value
   // is missing or there is no current key).
@@ -75,5 +73,4 @@ class TRegistry {
   std::uint32_t access_;
   registry_api::HKey rootKey_ = registry_api::kNoKey;
   TUniqueKey currentKey_;
-  std::string currentPath_;
 };

@@ -120,13 +120,17 @@ TEST(FrontEndTest, MissingValuesWriteEmptyLines) {
   }
 
   // No key at all, and no right to create it.
-  for (const char* commandLine : {"ntver", "ntver /v", "ntver /x"}) {
+  const TCase noKey[] = {
+      {"ntver", true, "\r\n\r\n\r\n"},
+      {"ntver /v", true, "\r\n"},
+      {"ntver /x", true, kHelp},
+  };
+  for (const TCase& c : noKey) {
+    SCOPED_TRACE(c.commandLine);
     memory_registry::Reset();
-    memory_registry::Faults().refuseCreate = true;
-    const TRun run = RunTool(commandLine);
-    EXPECT_EQ(run.out, std::string(commandLine) == "ntver"      ? "\r\n\r\n\r\n"
-                       : std::string(commandLine) == "ntver /v" ? "\r\n"
-                                                                : kHelp);
+    memory_registry::Faults().refuseCreate = c.refuseCreate;
+    const TRun run = RunTool(c.commandLine);
+    EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.status, 0);
     EXPECT_FALSE(memory_registry::KeyExists(kKeyPath));
   }

@@ -65,50 +65,49 @@ TEST_P(ReadValueTest, ReadsValueAsText) {
 constexpr const char* kBadType = "Ungültiger Datentyp für 'CurrentVersion'";
 constexpr const char* kFetchFailed = "Fehler beim Holen der Daten für 'CurrentVersion'";
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ReadValueTest,
-    testing::Values(
-        TValueCase{"terminated string", kRegSz, Bytes("6.1\0", 4), {}, false, "6.1", nullptr},
-        TValueCase{
-            "unterminated string filling the buffer", kRegSz, "6.1", {}, false, "6.1", nullptr},
-        TValueCase{"zero byte inside", kRegSz, Bytes("5.1\0junk\0", 9), {}, false, "5.1", nullptr},
-        TValueCase{"expandable string stays unexpanded",
-                   kRegExpandSz,
-                   Bytes("%SystemRoot%\\x\0", 15),
-                   {},
-                   false,
-                   "%SystemRoot%\\x",
-                   nullptr},
-        TValueCase{"empty string", kRegSz, "", {}, false, "", nullptr},
-        TValueCase{"empty dword is no type error", kRegDword, "", {}, false, "", nullptr},
-        TValueCase{"empty binary is no type error", kRegBinary, "", {}, false, "", nullptr},
-        TValueCase{"empty data is not fetched", kRegSz, "", {}, true, "", nullptr},
-        TValueCase{"dword", kRegDword, Bytes("\x06\0\0\0", 4), {}, false, nullptr, kBadType},
-        TValueCase{"binary", kRegBinary, "6.1", {}, false, nullptr, kBadType},
-        TValueCase{
-            "multi-string", kRegMultiSz, Bytes("6.1\0x\0\0", 7), {}, false, nullptr, kBadType},
-        TValueCase{"unknown type", 0x4242, "6.1", {}, false, nullptr, kBadType},
-        TValueCase{"fetch fails after the size query",
-                   kRegSz,
-                   Bytes("6.1\0", 4),
-                   {},
-                   true,
-                   nullptr,
-                   kFetchFailed},
-        // The size query promised more than the fetch wrote: the rest of the buffer is no data.
-        TValueCase{"fetch shorter than the size query", kRegSz, "6.1", 32, false, "6.1", nullptr},
-        TValueCase{"fetch shorter, wrong type", kRegDword, Bytes("\x06\0\0\0", 4), 32, false,
-                   nullptr, kBadType},
-        // The value grew between the two calls: the buffer is too small for the fetch.
-        TValueCase{"fetch longer than the size query", kRegSz, Bytes("10.0\0", 5), 2, false,
-                   nullptr, kFetchFailed}),
-    [](const testing::TestParamInfo<TValueCase>& info) {
-      std::string name = info.param.description;
-      for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      }
-      return name;
-    });
+const TValueCase kValueCases[] = {
+    TValueCase{"terminated string", kRegSz, Bytes("6.1\0", 4), {}, false, "6.1", nullptr},
+    TValueCase{"unterminated string filling the buffer", kRegSz, "6.1", {}, false, "6.1", nullptr},
+    TValueCase{"zero byte inside", kRegSz, Bytes("5.1\0junk\0", 9), {}, false, "5.1", nullptr},
+    TValueCase{"expandable string stays unexpanded",
+               kRegExpandSz,
+               Bytes("%SystemRoot%\\x\0", 15),
+               {},
+               false,
+               "%SystemRoot%\\x",
+               nullptr},
+    TValueCase{"empty string", kRegSz, "", {}, false, "", nullptr},
+    TValueCase{"empty dword is no type error", kRegDword, "", {}, false, "", nullptr},
+    TValueCase{"empty binary is no type error", kRegBinary, "", {}, false, "", nullptr},
+    TValueCase{"empty data is not fetched", kRegSz, "", {}, true, "", nullptr},
+    TValueCase{"dword", kRegDword, Bytes("\x06\0\0\0", 4), {}, false, nullptr, kBadType},
+    TValueCase{"binary", kRegBinary, "6.1", {}, false, nullptr, kBadType},
+    TValueCase{"multi-string", kRegMultiSz, Bytes("6.1\0x\0\0", 7), {}, false, nullptr, kBadType},
+    TValueCase{"unknown type", 0x4242, "6.1", {}, false, nullptr, kBadType},
+    TValueCase{"fetch fails after the size query",
+               kRegSz,
+               Bytes("6.1\0", 4),
+               {},
+               true,
+               nullptr,
+               kFetchFailed},
+    // The size query promised more than the fetch wrote: the rest of the buffer is no data.
+    TValueCase{"fetch shorter than the size query", kRegSz, "6.1", 32, false, "6.1", nullptr},
+    TValueCase{"fetch shorter, wrong type", kRegDword, Bytes("\x06\0\0\0", 4), 32, false, nullptr,
+               kBadType},
+    // The value grew between the two calls: the buffer is too small for the fetch.
+    TValueCase{"fetch longer than the size query", kRegSz, Bytes("10.0\0", 5), 2, false, nullptr,
+               kFetchFailed},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ReadValueTest, testing::ValuesIn(kValueCases),
+                         [](const testing::TestParamInfo<TValueCase>& info) {
+                           std::string name = info.param.description;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
 
 TEST(ReadValueTest, MissingValueAndMissingKeyReadEmpty) {
   struct TKeyCase {
